@@ -1,11 +1,35 @@
 #include "report/plot_file.h"
 
+#include "report/area_line.h"
+#include "report/format/fixed_line.h"
+
 namespace veldor {
 
-void writeLoadedDataHeader(TextOutput&, std::int32_t) {}
-void writeAreaPlotRecords(TextOutput&, const ProblemData&, std::int32_t) {}
-void writePointCountRecord(TextOutput&, const ProblemData&) {}
-void writePointPlotRecords(TextOutput&, const ProblemData&, std::int32_t, std::int32_t) {}
-void writePlotEnd(TextOutput&) {}
+void writeLoadedDataHeader(TextOutput& plot, std::int32_t areaCount) {
+  plot.writeLine("LDS");
+  plot.writeLine(FreeRecord().add(areaCount));
+}
+
+void writeAreaPlotRecords(TextOutput& plot, const ProblemData& data, std::int32_t area) {
+  const LoadedArea& record = data.loads[area];
+  plot.writeLine(record.id.view());
+  plot.writeLine(areaDataLine(record));
+}
+
+void writePointCountRecord(TextOutput& plot, const ProblemData& data) {
+  plot.writeLine(FreeRecord().add(data.pointCount));
+}
+
+void writePointPlotRecords(TextOutput& plot, const ProblemData& data, std::int32_t first,
+                           std::int32_t last) {
+  for (std::int32_t p = first; p <= last; ++p) {
+    // The position in the input identifies the point, not the number it carries.
+    plot.writeLine(FixedLine().text("# ").integer(p, 2));
+    const SettlementPoint& point = data.points[p];
+    plot.writeLine(FreeRecord().add(point.x).add(point.y).add(data.totalSettlement[p]));
+  }
+}
+
+void writePlotEnd(TextOutput& plot) { plot.writeLine("END"); }
 
 }  // namespace veldor
