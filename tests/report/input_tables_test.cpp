@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -279,6 +280,32 @@ TEST(InputTables, NoPointsNoAreasGiveHeadingsFootnoteAndAnEmptyAreaHeader) {
   EXPECT_EQ(report.lines[19],
             "      * NUMBER OF SOIL LAYER AT WHICH SETTLEMENT COMPUTATION BEGINS");
   EXPECT_EQ(plot.lines, (std::vector<std::string>{"LDS", "0"}));
+}
+
+TEST(InputTables, SiLabelsInTheHeadings) {
+  auto data = std::make_unique<ProblemData>();
+  data->unitSystem = kSiAbsolute;
+  data->curveCount = 1;
+  data->areaCount = 1;
+  setTabulated(data->curves[1], 1, "CLAY", {{0.01f, 50.0f}, {0.02f, 100.0f}});
+  setArea(data->loads[1], "A1", kRectangle, 0.0f, 0.0f, 1.0f, 1.0f, 0.0f, 100.0f, 0.0f);
+  StringOutput report;
+  StringOutput plot;
+  ASSERT_FALSE(writeTables1To3(*data, report));
+  writeTables4And5(*data, report, plot);
+  const std::vector<std::string> labelLines{
+      "      SOIL  DEPTH TO   LAYER   LAYER    MASS   SOIL OVERBURDEN INIT VERTICAL",
+      "   SUBLAYER  CENTER  THICKNESS THICK.  DENSITY COMP  PRESSURE   STRAIN (F0)",
+      "       NO.     M         M     FACTOR  KG/M**3  NO.    KPA           %",
+      "          (%)          KPA",
+      blanks(17) + "M " + blanks(9) + "M ",
+      blanks(21) + "M " + blanks(7) + "M " + blanks(6) + "M " + blanks(6) + "M " + blanks(14) +
+          "KPA" + blanks(7) + "M ",
+  };
+  for (const std::string& line : labelLines) {
+    EXPECT_NE(std::find(report.lines.begin(), report.lines.end(), line), report.lines.end())
+        << "missing: \"" << line << "\"";
+  }
 }
 
 std::vector<std::string> messageBlock(std::string_view message, std::string_view ids) {
