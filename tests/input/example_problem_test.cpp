@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -19,9 +18,8 @@ namespace {
 // The square footing of the examples folder: one 10 ft layer of 120 lb/ft3 on a five-pair
 // curve, one point, one area, no piles.
 TEST(ExampleProblem, ReadsAndCutsTheSquareFootingFile) {
-  const char* folder = std::getenv("VELDOR_EXAMPLES");
-  if (folder == nullptr) GTEST_SKIP() << "VELDOR_EXAMPLES is not set";
-  std::ifstream file(std::string(folder) + "/square_footing.dat", std::ios::binary);
+  const std::string folder = VELDOR_EXAMPLES_DIR;
+  std::ifstream file(folder + "/square_footing.dat", std::ios::binary);
   ASSERT_TRUE(file.is_open());
   InputLines lines(file);
   auto data = std::make_unique<ProblemData>();
@@ -47,9 +45,8 @@ TEST(ExampleProblem, ReadsAndCutsTheSquareFootingFile) {
 
 // Cut anywhere before its last record, the file ends inside a record the run needs.
 TEST(ExampleProblem, EveryShortenedFileStopsAsUnreadable) {
-  const char* folder = std::getenv("VELDOR_EXAMPLES");
-  if (folder == nullptr) GTEST_SKIP() << "VELDOR_EXAMPLES is not set";
-  std::ifstream file(std::string(folder) + "/square_footing.dat", std::ios::binary);
+  const std::string folder = VELDOR_EXAMPLES_DIR;
+  std::ifstream file(folder + "/square_footing.dat", std::ios::binary);
   const std::string whole{std::istreambuf_iterator<char>(file), {}};
   ASSERT_EQ(whole.substr(whole.size() - 3), "\n1\n");  // the pile load-depth mode ends it
   auto data = std::make_unique<ProblemData>();
