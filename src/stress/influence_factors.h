@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace veldor {
@@ -26,8 +27,23 @@ EllipticIntegralValues CompleteEllipticIntegrals(double m);
 float CircleInfluence(float radius, float offset, float depth);
 
 // Newmark's influence value beneath the corner of a uniformly loaded rectangle whose sides,
-// divided by the depth, are m and n. Single precision throughout.
-float CornerInfluence(float m, float n);
+// divided by the depth, are m and n. Single precision throughout. Defined here so that the
+// four corner values of a rectangle's depth loop share their squares.
+inline float CornerInfluence(float m, float n) {
+  // The single-precision literals of the classical formula, not pi and 4 pi in full.
+  constexpr float kPiLiteral = 3.141593f;
+  constexpr float kFourPiLiteral = 12.56637f;
+  constexpr float kNoArea = 1e-7f;
+  const float v = 2.0f * m * n;
+  if (v < kNoArea) return 0.0f;
+  const float s = 1.0f + m * m + n * n;
+  const float p = m * m * (n * n);
+  const float w = v * std::sqrt(s);
+  // Beyond m^2 n^2 = m^2 + n^2 + 1 the angle lies in (pi/2, pi).
+  float angle = std::atan(w / (s - p));
+  if (angle < 0.0f) angle = angle + kPiLiteral;
+  return (w * (1.0f + s) / ((p + s) * s) + angle) / kFourPiLiteral;
+}
 
 // One over the area over which a pile group's load has spread (2:1) at the given depth, when
 // the settlement point lies within that area; 0 otherwise. The mode names the level the load

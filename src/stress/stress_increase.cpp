@@ -13,13 +13,15 @@ namespace veldor {
 
 namespace {
 
+// areasBefore is the number of areas stored before the piles: the area count, or 0 when the
+// count is negative.
 void writeProgressLine(TextOutput& messageFile, std::int32_t load, std::int32_t point,
-                       std::int32_t areaCount) {
-  const bool isArea = load <= areaCount;
+                       std::int32_t areasBefore) {
+  const bool isArea = load <= areasBefore;
   messageFile.writeLine(FixedLine()
                             .blanks(5)
                             .text(isArea ? "COMPUTING AREA " : "COMPUTING PILE ")
-                            .integer(isArea ? load : load - areaCount, 3)
+                            .integer(isArea ? load : load - areasBefore, 3)
                             .text(" AT POINT ")
                             .integer(point, 3));
 }
@@ -27,11 +29,11 @@ void writeProgressLine(TextOutput& messageFile, std::int32_t load, std::int32_t 
 // Adds one load's stress increase beneath every settlement point, point by point.
 template <typename Load>
 void addBeneathEveryPoint(ProblemData& data, std::int32_t loadIndex, const Load& load,
-                          std::int32_t pointCount, std::int32_t depthPointCount,
-                          TextOutput& messageFile) {
+                          std::int32_t areasBefore, std::int32_t pointCount,
+                          std::int32_t depthPointCount, TextOutput& messageFile) {
   const auto depthPoints = std::span<const float>(data.depthPoints).subspan(1, depthPointCount);
   for (std::int32_t p = 1; p <= pointCount; ++p) {
-    writeProgressLine(messageFile, loadIndex, p, data.areaCount);
+    writeProgressLine(messageFile, loadIndex, p, areasBefore);
     load.addStressBeneath(data.points[p], depthPoints,
                           std::span<float>(data.stressIncrease[p]).subspan(1, depthPointCount));
   }
@@ -49,22 +51,25 @@ void computeStressIncrease(ProblemData& data, TextOutput& messageFile) {
   }
 
   messageFile.writeLine(FreeRecord().add(data.areaCount).add(data.pileCount));
-  // A negative pile count means no piles; it must not take areas away from the loads.
-  data.loadCount = data.areaCount + std::max(data.pileCount, 0);
+  // A negative count means none of its kind: it must not take loads of the other kind away.
+  // The piles follow the areas in the load table, from index 1 when there are no areas.
+  const std::int32_t areasBefore = std::max(data.areaCount, 0);
+  data.loadCount = areasBefore + std::max(data.pileCount, 0);
   const std::int32_t loadCount = std::min(data.loadCount, kMaxLoads);
 
   for (std::int32_t i = 1; i <= loadCount; ++i) {
     const LoadedArea& load = data.loads[i];
     switch (load.shape) {
       case kCircle:
-        addBeneathEveryPoint(data, i, CircleLoad(load), pointCount, depthPointCount, messageFile);
+        addBeneathEveryPoint(data, i, CircleLoad(load), areasBefore, pointCount, depthPointCount,
+                             messageFile);
         break;
       case kPile:
-        addBeneathEveryPoint(data, i, PileLoad(load, data.pileLoadDepthMode), pointCount,
-                             depthPointCount, messageFile);
+        addBeneathEveryPoint(data, i, PileLoad(load, data.pileLoadDepthMode), areasBefore,
+                             pointCount, depthPointCount, messageFile);
         break;
       default:
-        addBeneathEveryPoint(data, i, RectangleLoad(load), pointCount, depthPointCount,
+        addBeneathEveryPoint(data, i, RectangleLoad(load), areasBefore, pointCount, depthPointCount,
                              messageFile);
         break;
     }

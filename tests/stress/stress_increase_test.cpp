@@ -122,6 +122,20 @@ TEST_F(StressIncreaseTest, NegativePileCountKeepsEveryArea) {
   EXPECT_EQ(stressAt(1, 0.0f), 2.0f);
 }
 
+TEST_F(StressIncreaseTest, NegativeAreaCountKeepsEveryPile) {
+  // The reader stores the piles from index 1 when the area count is negative.
+  depthPointsDownTo(2.0f);
+  addPoint(0.0f, 0.0f);
+  addPile(0.0f, 1.0f, 5.0f);
+  data->areaCount = -1;
+  data->pileLoadDepthMode = 3;
+  run();
+  EXPECT_EQ(messages.lines,
+            (std::vector<std::string>{"-1 1", "     COMPUTING PILE   1 AT POINT   1"}));
+  EXPECT_EQ(data->loadCount, 1);
+  EXPECT_EQ(stressAt(1, 2.0f), 1.25f);  // z = 1 below the tip: 5 / (2 x 2)
+}
+
 TEST_F(StressIncreaseTest, LoadsAddUpAndNothingReachesAboveTheirLevel) {
   // The square of side 4 under its centre: 1 at its level, 0.92986 per unit load at z = 1.
   depthPointsDownTo(3.0f);
