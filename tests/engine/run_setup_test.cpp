@@ -12,19 +12,13 @@
 namespace veldor {
 namespace {
 
+using testing::linesOf;
 using testing::readFile;
 using testing::ScratchDirectory;
 using testing::writeFile;
 namespace fs = std::filesystem;
 
 LocalTime seventhOfMarch() { return {2026, 3, 7, 9, 5, 3}; }
-
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) lines.push_back(line);
-  return lines;
-}
 
 std::string namesFile(const std::string& input, const std::string& output, const std::string& plot,
                       const std::string& message) {

@@ -13,17 +13,11 @@
 
 namespace {
 
+using veldor::testing::linesOf;
 using veldor::testing::readFile;
 using veldor::testing::ScratchDirectory;
 using veldor::testing::writeFile;
 namespace fs = std::filesystem;
-
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) lines.push_back(line);
-  return lines;
-}
 
 // The shipped example: a 10 ft square footing loaded with 2.0 ksf at the surface of a 10 ft
 // clay layer (120 lb/ft3), one point under its centre. Hand calculation, sublayer by sublayer:

@@ -9,16 +9,10 @@
 
 namespace {
 
+using veldor::testing::linesOf;
 using veldor::testing::readFile;
 using veldor::testing::ScratchDirectory;
 using veldor::testing::writeFile;
-
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) lines.push_back(line);
-  return lines;
-}
 
 // A small problem: one 2 ft layer, the given curve records, one point, the given area records
 // and the given pile records.

@@ -4,7 +4,9 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace veldor::testing {
 
@@ -45,6 +47,14 @@ inline void writeFile(const std::filesystem::path& path, const std::string& cont
 inline std::string readFile(const std::filesystem::path& path) {
   std::ifstream stream(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+// The lines of a text, without their terminators.
+inline std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
 }
 
 }  // namespace veldor::testing
