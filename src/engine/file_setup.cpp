@@ -30,12 +30,16 @@ void reportFailure(std::string_view reason, TextOutput& console, TextOutput* rep
   if (report != nullptr) report->writeLine(line);
 }
 
-// Whether two names denote one file: the same completed name, or the same existing file.
+// Whether two names denote one file: the same completed name, the same name once the
+// symbolic links of its existing directories are resolved, or the same existing file.
 bool sameFile(const std::string& first, const std::string& second) {
   const std::optional<std::string> a = completeFileName(first);
   const std::optional<std::string> b = completeFileName(second);
   if (a && b && *a == *b) return true;
   std::error_code error;
+  const std::filesystem::path resolvedFirst = std::filesystem::weakly_canonical(first, error);
+  if (!error && resolvedFirst == std::filesystem::weakly_canonical(second, error) && !error)
+    return true;
   return std::filesystem::equivalent(first, second, error) && !error;
 }
 
@@ -150,6 +154,7 @@ std::int32_t openDataFiles(const RunControl& control, RunFiles& files, TextOutpu
   for (std::size_t i = 0; i < kOrder.size(); ++i) {
     const FileRole role = kOrder[i];
     std::optional<std::string> problem = nameProblem(control, role);
+    if (!problem) problem = clash(control, role, FileRole::kReport);
     for (std::size_t j = 0; j < i && !problem; ++j) problem = clash(control, role, kOrder[j]);
     if (problem) {
       reportFailure(*problem, console, &files.report);

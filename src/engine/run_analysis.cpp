@@ -27,8 +27,13 @@ constexpr const char* kControlFileName = "names.dat";
 
 std::int32_t readRunControl(RunControl& control, TextOutput& console) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(kControlFileName, error)) {
+  const auto fileStatus = std::filesystem::status(kControlFileName, error);
+  if (!std::filesystem::exists(fileStatus)) {
     console.writeLine("FILE ERROR: THE CONTROL FILE names.dat IS NOT IN THE CURRENT DIRECTORY");
+    return VELDOR_STATUS_FILES_NOT_SET_UP;
+  }
+  if (!std::filesystem::is_regular_file(fileStatus)) {
+    console.writeLine("FILE ERROR: THE CONTROL FILE names.dat IS NOT A REGULAR FILE");
     return VELDOR_STATUS_FILES_NOT_SET_UP;
   }
   std::ifstream stream(kControlFileName, std::ios::in | std::ios::binary);

@@ -1,5 +1,7 @@
 #include "report/plot_file.h"
 
+#include <algorithm>
+
 #include "report/area_line.h"
 #include "report/format/fixed_line.h"
 
@@ -16,8 +18,9 @@ void writeAreaPlotRecords(TextOutput& plot, const ProblemData& data, std::int32_
   plot.writeLine(areaDataLine(record));
 }
 
+// A count below 0 means no points, like a count of 0: no point records follow it.
 void writePointCountRecord(TextOutput& plot, const ProblemData& data) {
-  plot.writeLine(FreeRecord().add(data.pointCount));
+  plot.writeLine(FreeRecord().add(std::max(data.pointCount, 0)));
 }
 
 void writePointPlotRecords(TextOutput& plot, const ProblemData& data, std::int32_t first,

@@ -158,11 +158,19 @@ TEST_F(RunSetupTest, FilesThatCannotBeSetUpStopTheRunWithStatusTen) {
        true, "THE MESSAGE FILE p.plt IS ALSO THE PLOT OUTPUT FILE"},
       {"message file is names.dat", "1\n2\n3\n4\n5\n6\nin.dat\nout.txt\nplot.plt\nnames.dat\n",
        true, "THE MESSAGE FILE names.dat IS THE CONTROL FILE names.dat"},
+      // link is a symbolic link to the directory real: two names, one new file.
+      {"report and plot through a link", "1\n2\n3\n4\n5\n6\nin.dat\nreal/r.out\nlink/r.out\nm\n",
+       false, "THE OUTPUT FILE real/r.out IS ALSO THE PLOT OUTPUT FILE"},
+      {"report at a missing input through a link",
+       "1\n2\n3\n4\n5\n6\nlink/in.dat\nreal/in.dat\nplot.plt\nmsg.txt\n", false,
+       "THE OUTPUT FILE real/in.dat IS ALSO THE INPUT DATA FILE"},
   };
   for (const SetupFailure& c : cases) {
     ScratchDirectory scratch;
     writeFile("in.dat", "input data\n");
     fs::create_directory("folder");
+    fs::create_directory("real");
+    fs::create_directory_symlink("real", "link");
     if (c.names != nullptr) writeFile("names.dat", c.names);
     EXPECT_EQ(run(), VELDOR_STATUS_FILES_NOT_SET_UP) << c.name;
     EXPECT_NE(console_.find(std::string("FILE ERROR: ") + c.consoleText), std::string::npos)
@@ -170,12 +178,19 @@ TEST_F(RunSetupTest, FilesThatCannotBeSetUpStopTheRunWithStatusTen) {
     EXPECT_EQ(console_.find("EXECUTION IN PROGRESS"), std::string::npos) << c.name;
     EXPECT_EQ(readFile("in.dat"), "input data\n") << c.name;
     EXPECT_FALSE(fs::exists("missing.dat")) << c.name;
+    EXPECT_TRUE(fs::is_empty("real")) << c.name;
     if (c.names != nullptr) {
       EXPECT_EQ(readFile("names.dat"), c.names) << c.name;
     }
     const std::string report = readFile("out.txt");
     EXPECT_EQ(report.find(c.consoleText) != std::string::npos, c.reportWritten) << c.name;
   }
+}
+
+TEST_F(RunSetupTest, ADirectoryNamedNamesDatIsNoControlFile) {
+  fs::create_directory("names.dat");
+  EXPECT_EQ(run(), VELDOR_STATUS_FILES_NOT_SET_UP);
+  EXPECT_EQ(console_, "FILE ERROR: THE CONTROL FILE names.dat IS NOT A REGULAR FILE\n");
 }
 
 }  // namespace

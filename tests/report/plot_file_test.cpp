@@ -122,5 +122,15 @@ TEST(PlotFile, PositionsTooWideForTheirFieldPrintAsAsterisks) {
   EXPECT_EQ(freeValues(plot.lines[3]), (std::vector<float>{3.0f, 4.0f, 0.0f}));
 }
 
+// Negative counts mean none: the host reads each count as the number of records that follow.
+TEST(PlotFile, NegativeCountsAreWrittenAsNone) {
+  auto data = std::make_unique<ProblemData>();
+  data->areaCount = -2;
+  data->pointCount = -3;
+  testing::Journal journal;
+  writeRunAfterTable3(*data, journal);
+  EXPECT_EQ(journal.of(journal.plot), (std::vector<std::string>{"LDS", "0", "0", "END"}));
+}
+
 }  // namespace
 }  // namespace veldor
