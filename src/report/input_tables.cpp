@@ -1,5 +1,8 @@
 #include "report/input_tables.h"
 
+#include <string_view>
+#include <utility>
+
 #include "report/area_line.h"
 #include "report/curve_table.h"
 #include "report/format/fixed_line.h"
@@ -19,22 +22,14 @@ void writeControlParameters(const ProblemData& data, TextOutput& report) {
                        .integer(data.unitSystem, 4));
   report.writeLine(FixedLine().blanks(11).text("     1 = U.S. GRAVITATIONAL SYSTEM"));
   report.writeLine(FixedLine().blanks(11).text("     2 = S.I. ABSOLUTE SYSTEM"));
-  report.writeLine(FixedLine()
-                       .blanks(11)
-                       .text("NUMBER OF SOIL LAYERS               =")
-                       .integer(data.layerCount, 4));
-  report.writeLine(FixedLine()
-                       .blanks(11)
-                       .text("NUMBER OF SOIL COMPRESSIBILITIES    =")
-                       .integer(data.curveCount, 4));
-  report.writeLine(FixedLine()
-                       .blanks(11)
-                       .text("NUMBER OF SETTLEMENT POINTS         =")
-                       .integer(data.pointCount, 4));
-  report.writeLine(FixedLine()
-                       .blanks(11)
-                       .text("NUMBER OF LOADED AREAS              =")
-                       .integer(data.areaCount, 4));
+  const std::pair<std::string_view, std::int32_t> counts[] = {
+      {"NUMBER OF SOIL LAYERS               =", data.layerCount},
+      {"NUMBER OF SOIL COMPRESSIBILITIES    =", data.curveCount},
+      {"NUMBER OF SETTLEMENT POINTS         =", data.pointCount},
+      {"NUMBER OF LOADED AREAS              =", data.areaCount},
+  };
+  for (const auto& [label, count] : counts)
+    report.writeLine(FixedLine().blanks(11).text(label).integer(count, 4));
   report.writeLine("");
 }
 

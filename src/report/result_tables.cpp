@@ -51,6 +51,20 @@ void writePointHeadings(const ProblemData& data, const GridPage& page, TextOutpu
   report.writeLine("");
 }
 
+// One row per sublayer of the page, each after an empty line: the centre depth with
+// depthDecimals decimals, then the block's values of that sublayer.
+void writeSublayerRows(const ProblemData& data, const GridPage& page, int depthDecimals,
+                       const decltype(ProblemData::sublayerSettlement)& values,
+                       TextOutput& report) {
+  for (std::int32_t s = page.topSublayer; s <= page.bottomSublayer; ++s) {
+    report.writeLine("");
+    FixedLine row;
+    row.blanks(8).real(data.depthPoints[2 * s], 7, depthDecimals).blanks(5);
+    for (std::int32_t p = page.firstPoint; p <= page.lastPoint; ++p) row.real(values[p][s], 8, 3);
+    report.writeLine(row);
+  }
+}
+
 void writeStressPage(const ProblemData& data, const GridPage& page, std::string_view suffix,
                      TextOutput& report) {
   const UnitLabels& labels = unitLabels(data.unitSystem);
@@ -64,14 +78,7 @@ void writeStressPage(const ProblemData& data, const GridPage& page, std::string_
                        .blanks(20)
                        .text("STRESS, ")
                        .text(labels.pressure));
-  for (std::int32_t s = page.topSublayer; s <= page.bottomSublayer; ++s) {
-    report.writeLine("");
-    FixedLine row;
-    row.blanks(8).real(data.depthPoints[2 * s], 7, 2).blanks(5);
-    for (std::int32_t p = page.firstPoint; p <= page.lastPoint; ++p)
-      row.real(data.averageStressIncrease[p][s], 8, 3);
-    report.writeLine(row);
-  }
+  writeSublayerRows(data, page, 2, data.averageStressIncrease, report);
 }
 
 void writeSettlementPage(const ProblemData& data, const GridPage& page, std::string_view suffix,
@@ -85,14 +92,7 @@ void writeSettlementPage(const ProblemData& data, const GridPage& page, std::str
                        .text(suffix));
   writePointHeadings(data, page, report);
   report.writeLine(FixedLine().blanks(8).text("DEPTH, ").text(labels.length));
-  for (std::int32_t s = page.topSublayer; s <= page.bottomSublayer; ++s) {
-    report.writeLine("");
-    FixedLine row;
-    row.blanks(8).real(data.depthPoints[2 * s], 7, 3).blanks(5);
-    for (std::int32_t p = page.firstPoint; p <= page.lastPoint; ++p)
-      row.real(data.sublayerSettlement[p][s], 8, 3);
-    report.writeLine(row);
-  }
+  writeSublayerRows(data, page, 3, data.sublayerSettlement, report);
 }
 
 // The block's total settlements, standing under the values of its rows.
